@@ -1,0 +1,21 @@
+// nerolt_host.h - running the stand-in host with the built plug-in, for end-to-end tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct HostRun {
+    int exitCode = -1;
+    std::vector<std::string> log; // the plug-in's log lines, as raw HTML
+    std::string messages;         // the host's own messages (standard error)
+
+    // How often the host showed its save dialog.
+    int dialogsShown() const;
+};
+
+// Runs a host build (the default "Nerolt", or a test variant such as "without-version") with
+// the built plug-in library and `arguments`, the log printed as raw HTML.
+HostRun runNerolt(const std::vector<std::string>& arguments, const std::string& variant = "");
+
+// The built plug-in library, as the running platform spells its path.
+std::string pluginLibraryPath();
