@@ -4,7 +4,6 @@
 #include "nerolt_host_services.h"
 
 #include <charconv>
-#include <cstdlib>
 
 namespace {
 
@@ -34,6 +33,8 @@ The run:
                            complete; the plug-in sees an aborted run
   --completed              start the plug-in on a run that is already complete;
                            the host then only ends the run
+  --runs N                 play N runs, one after the other (default 1)
+  --objects N              create N plug-in objects at once; each plays every run
   --info                   show the metadata and initPlugin's answer; no run
 
 The host:
@@ -83,6 +84,14 @@ int parseInt(const std::string& text, const std::string& what) {
         throw CommandLineError(what + ": \"" + text + "\" is not a whole number (32-bit)");
     }
     return value;
+}
+
+int parseCount(const std::string& text, const std::string& what) {
+    const int count = parseInt(text, what);
+    if (count < 1 || count > 1000) {
+        throw CommandLineError(what + ": " + text + " is not between 1 and 1000");
+    }
+    return count;
 }
 
 std::vector<int> parseIntList(const std::string& text, const std::string& what) {
@@ -203,6 +212,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             stopAtGiven = true;
         } else if (argument == "--completed") {
             scenario.startOnCompletedRun = true;
+        } else if (argument == "--runs") {
+            scenario.runs = parseCount(value(), argument);
+        } else if (argument == "--objects") {
+            scenario.objects = parseCount(value(), argument);
         } else if (argument == "--info") {
             scenario.infoOnly = true;
         } else if (argument == "--roi-box") {

@@ -88,16 +88,21 @@ int play(HostSession& session) {
         std::cerr << "Nerolt: error: the library exports no createPlugin\n";
         return kPluginUnusable;
     }
-    std::unique_ptr<NeroltPluginInterface, DeletePlugin> plugin(createPlugin());
-    if (!plugin) {
-        std::cerr << "Nerolt: error: createPlugin returned no object\n";
-        return kPluginUnusable;
-    }
 
-    if (!plugin->initPlugin()) {
-        std::cerr << "Nerolt: initPlugin refused this host (" << describeVersion(scenario)
-                  << "); the plug-in called " << session.serviceCalls << " host services\n";
-        return kPluginUnusable;
+    // Every object is created and linked before the first run, as a host with several plug-in
+    // windows open would do; they share the one loaded library.
+    std::vector<std::unique_ptr<NeroltPluginInterface, DeletePlugin>> plugins;
+    for (int object = 0; object < scenario.objects; ++object) {
+        plugins.emplace_back(createPlugin());
+        if (!plugins.back()) {
+            std::cerr << "Nerolt: error: createPlugin returned no object\n";
+            return kPluginUnusable;
+        }
+        if (!plugins.back()->initPlugin()) {
+            std::cerr << "Nerolt: initPlugin refused this host (" << describeVersion(scenario)
+                      << "); the plug-in called " << session.serviceCalls << " host services\n";
+            return kPluginUnusable;
+        }
     }
     std::cerr << "Nerolt: initPlugin accepted " << describeVersion(scenario) << '\n';
 
@@ -109,9 +114,13 @@ int play(HostSession& session) {
                                  ? ", stopping after " + std::to_string(scenario.stopAtTimePoint)
                                  : std::string()))
                   << ", with " << scenario.rois.size() << " ROIs\n";
-        playRun(*plugin, session);
+        for (int run = 0; run < scenario.runs; ++run) {
+            for (auto& plugin : plugins) {
+                playRun(*plugin, session);
+            }
+        }
     }
-    plugin.reset();
+    plugins.clear();
 
     if (session.missingVoxelRequests > 0) {
         std::cerr << "Nerolt: the plug-in asked for " << session.missingVoxelRequests

@@ -27,6 +27,10 @@ struct Scenario {
     int stopAtTimePoint = 5;
     // The plug-in is started on a run that is already complete (the host then only ends it).
     bool startOnCompletedRun = false;
+    // How many runs the host plays, and with how many plug-in objects alive at once (each
+    // object plays every run in turn; all share the plug-in library and its host table).
+    int runs = 1;
+    int objects = 1;
     // Just show the plug-in's metadata and the result of initPlugin; play no run.
     bool infoOnly = false;
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test of both legs: the Linux build (PelmoraPlugin.so) and the 32-bit Windows build
+# Runs every test of both legs: the Linux build (PelmoraPlugin.so, also once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer) and the 32-bit Windows build
 # (PelmoraPlugin.dll, cross-built with MinGW-w64) under Wine. Installs what the machine lacks.
 #
 # With CI=true a missing Windows toolchain or Wine is an error; otherwise that leg is skipped
@@ -13,6 +14,11 @@ echo "== Linux leg"
 cmake --preset linux
 cmake --build --preset linux
 ctest --preset linux
+
+echo "== Linux leg under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset linux-sanitize
+cmake --build --preset linux-sanitize
+ctest --preset linux-sanitize
 
 echo "== Windows leg (MinGW-w64 i686, under Wine)"
 if command -v i686-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then

@@ -1,6 +1,8 @@
 // fake_host.cpp - the fake host module and its services.
 #include "fake_host.h"
 
+#include "failing_allocator.h"
+
 #include "platform/host_module.h"
 
 #include <algorithm>
@@ -65,7 +67,10 @@ void resetFakeHost() {
 
 namespace {
 
+// Each service starts here. Its own bookkeeping must not fail when a test makes the plug-in's
+// allocations fail, so the service runs under a pause of the failing allocator.
 FakeHost& called(const char* service) {
+    const failing_allocator::Pause hostMemory;
     fakeHost().calls.emplace_back(service);
     return fakeHost();
 }
@@ -98,9 +103,11 @@ void getPluginsPath(char* path) {
     fill(path, 512, called("tGetPluginsPath").pluginsPath);
 }
 void logText(const char* text) {
+    const failing_allocator::Pause hostMemory;
     called("tLogText").log.emplace_back(text);
 }
 void getSaveFileName(const char* title, char* startFolder, const char* filter, char* fileName) {
+    const failing_allocator::Pause hostMemory;
     FakeHost& host = called("tGetSaveFileName");
     host.dialogs.push_back({title, startFolder, filter});
     fill(fileName, 604, host.saveAnswer);
@@ -177,6 +184,7 @@ ModuleHandle findLoadedModule(const char* fileName) {
 }
 
 ExportAddress findModuleExport(ModuleHandle module, const char* exportName) {
+    const failing_allocator::Pause hostMemory;
     FakeHost& host = fakeHost();
     if (module != &kFakeModule) {
         return nullptr;
