@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -154,12 +155,45 @@ TEST_F(MergeRun, StartedOnACompletedRunMergesAtOnceAndAgainWhenTheRunEnds) {
     EXPECT_EQ(readFile(second), kFileOf2And0And3) << "the second gathering started afresh";
 }
 
-TEST_F(MergeRun, FailedSaveIsReportedAsNotSaved) {
-    const std::string intoMissingFolder = path("no-such-folder/merged.roi");
-    const HostRun result = run(with({"--save-as", intoMissingFolder}, kRoisOf2And0And3));
-    EXPECT_EQ(result.log,
-              logOf({"", "File not saved: <b>" + intoMissingFolder + "</b>", " ", kCompleted}));
-    EXPECT_FALSE(fs::exists(intoMissingFolder));
+TEST_F(MergeRun, FailedSaveIsReportedAsNotSavedAndKeepsTheOldFile) {
+    struct Case {
+        const char* what;
+        std::string target;
+        long fileSizeLimit;
+    };
+    const std::vector<Case> cases = {
+        {"a folder that does not exist", path("no-such-folder/merged.roi"), 0},
+        {"a path that is a folder", path("a-folder"), 0},
+#if !defined(_WIN32)
+        // The disk "fills up" after 4 KiB of any file: enough for the host's log, not for the
+        // merge (with a large ROI added below). The old file is smaller.
+        {"a full disk", path("merged.roi"), 4096},
+#endif
+    };
+    fs::create_directory(path("a-folder"));
+    const std::string oldFile = "an older merge\r\n";
+    std::ofstream(path("merged.roi"), std::ios::binary) << oldFile;
+
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        std::vector<std::string> arguments = with({"--save-as", test.target}, kRoisOf2And0And3);
+        arguments.insert(arguments.begin(), {"--plugins-path", "/plugins"});
+        if (test.fileSizeLimit > 0) {
+            arguments.insert(arguments.end(), {"--roi-box", "0:99,0:99,0"});
+        }
+        const HostRun result = runNerolt(arguments, "", test.fileSizeLimit);
+        EXPECT_EQ(result.log,
+                  logOf({"", "File not saved: <b>" + test.target + "</b>", " ", kCompleted}));
+        EXPECT_EQ(readFile(path("merged.roi")), oldFile);
+        EXPECT_TRUE(fs::is_empty(path("a-folder")));
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"a-folder", "merged.roi"}))
+            << "no temporary file is left behind";
+    }
 }
 
 TEST_F(MergeRun, MissingHostServicesAreNeverCalled) {

@@ -1,8 +1,8 @@
 // roi_file_replacement_test.cpp - how the writer puts a file in place: old files replaced whole,
 // and on any failure the old file kept and no temporary file left behind.
-#include "platform/file_operations_for_tests.h"
 #include "roi_file_header.h"
 #include "roi_file_test_support.h"
+#include "support/file_faults.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,11 @@
 
 namespace {
 
+using file_faults::Fault;
+using file_faults::InjectedFault;
+using file_faults::Operation;
+using file_faults::Persistence;
 using pelmora::platform::CreateResult;
-using pelmora::platform::FileHandle;
-using pelmora::platform::FileOperations;
-using pelmora::platform::systemFileOperations;
 using roi_file_test::readFile;
 using roi_file_test::ScratchFolder;
 using roi_file_test::writeFile;
@@ -67,83 +68,6 @@ TEST(RoiFileReplacement, UnwritablePathsGiveFalseAndLeaveNothingBehind) {
 }
 
 // ---- Injected faults ------------------------------------------------------------------------
-
-enum class Operation { create, write, sync, close, replace, remove };
-enum class Persistence { once, fromThenOn };
-
-// Readable test names and messages.
-void PrintTo(Operation operation, std::ostream* out) {
-    static const char* const names[] = {"Create", "Write", "Sync", "Close", "Replace", "Remove"};
-    *out << names[static_cast<int>(operation)];
-}
-void PrintTo(Persistence persistence, std::ostream* out) {
-    *out << (persistence == Persistence::once ? "FailsOnce" : "FailsFromThenOn");
-}
-
-// Makes the `failingCall`-th call (counted from 1) of one file operation fail: that call alone,
-// or every call from it on.
-struct Fault {
-    Operation operation;
-    int failingCall;
-    Persistence persistence;
-    CreateResult failedCreate = CreateResult::failed;
-    int calls = 0;
-    bool injected = false;
-};
-
-Fault* activeFault = nullptr;
-
-bool failsNow(Operation operation) {
-    if (activeFault == nullptr || activeFault->operation != operation) {
-        return false;
-    }
-    const int call = ++activeFault->calls;
-    const bool fails = activeFault->persistence == Persistence::once
-                           ? call == activeFault->failingCall
-                           : call >= activeFault->failingCall;
-    activeFault->injected = activeFault->injected || fails;
-    return fails;
-}
-
-// Each failing operation does what the real one does on failure: it leaves the disk as it was,
-// except close, which releases the file even when it reports an error.
-const FileOperations faultyOperations{
-    [](const char* path, FileHandle* file) {
-        return failsNow(Operation::create) ? activeFault->failedCreate
-                                           : systemFileOperations().createNewFile(path, file);
-    },
-    [](FileHandle file, const char* bytes, std::size_t count) {
-        return !failsNow(Operation::write) && systemFileOperations().writeAll(file, bytes, count);
-    },
-    [](FileHandle file) {
-        return !failsNow(Operation::sync) && systemFileOperations().syncToDisk(file);
-    },
-    [](FileHandle file) {
-        const bool fails = failsNow(Operation::close);
-        return systemFileOperations().close(file) && !fails;
-    },
-    [](const char* from, const char* to) {
-        return !failsNow(Operation::replace) && systemFileOperations().replaceFile(from, to);
-    },
-    [](const char* path) {
-        return !failsNow(Operation::remove) && systemFileOperations().removeFile(path);
-    },
-};
-
-// Routes the writer's file operations through `fault` for as long as it lives.
-class InjectedFault {
-public:
-    explicit InjectedFault(Fault& fault) {
-        activeFault = &fault;
-        pelmora::platform::useFileOperationsForTests(&faultyOperations);
-    }
-    ~InjectedFault() {
-        pelmora::platform::useFileOperationsForTests(nullptr);
-        activeFault = nullptr;
-    }
-    InjectedFault(const InjectedFault&) = delete;
-    InjectedFault& operator=(const InjectedFault&) = delete;
-};
 
 bool writeWithFault(Fault& fault, const RoiFileHeader& header, const RoiVoxelLists& lists,
                     const std::string& path) {

@@ -4,6 +4,7 @@
 #include "plugin_exports.h"
 #include "support/failing_allocator.h"
 #include "support/fake_host.h"
+#include "support/file_faults.h"
 #include "support/plugin_probe.h"
 
 #include <gtest/gtest.h>
@@ -174,6 +175,30 @@ TEST_F(RunHooks, EveryAllocationFailurePointIsSurvived) {
     }
     EXPECT_GT(failurePoints, 3);
     std::cout << "[          ] allocation failure points tried: " << failurePoints << '\n';
+}
+
+// Each file operation of the save failing in turn (creating the temporary file, writing, syncing,
+// closing, moving it into place): the log says the file was not saved, the old file at the path
+// is left byte for byte, and no temporary file remains.
+TEST_F(RunHooks, EveryFailedFileOperationIsLoggedAsNotSaved) {
+    using file_faults::Operation;
+    const std::string oldFile = "an older merge\r\n";
+    for (const Operation operation : {Operation::create, Operation::write, Operation::sync,
+                                      Operation::close, Operation::replace}) {
+        SCOPED_TRACE(::testing::PrintToString(operation));
+        std::ofstream(target_, std::ios::binary) << oldFile;
+        fakeHost().log.clear();
+        file_faults::Fault fault{operation, 1, file_faults::Persistence::fromThenOn};
+        {
+            const file_faults::InjectedFault injected(fault);
+            EXPECT_TRUE(plugin_.executePostRun());
+        }
+        EXPECT_TRUE(fault.injected);
+        ASSERT_EQ(fakeHost().log.size(), 4u);
+        EXPECT_EQ(fakeHost().log[1], "File not saved: <b>" + target_ + "</b>");
+        EXPECT_EQ(readFile(target_), oldFile);
+        EXPECT_EQ(filesInFolder(), std::vector<std::string>{"merged.roi"});
+    }
 }
 
 TEST(CreatePluginOutOfMemory, ReturnsNull) {

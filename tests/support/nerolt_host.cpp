@@ -45,9 +45,11 @@ std::string pluginLibraryPath() {
     return nativePath(kPluginLibrary);
 }
 
-HostRun runNerolt(const std::vector<std::string>& arguments, const std::string& variant) {
+HostRun runNerolt(const std::vector<std::string>& arguments, const std::string& variant,
+                  long fileSizeLimit) {
     std::vector<std::string> all = {pluginLibraryPath(), "--raw-html"};
     all.insert(all.end(), arguments.begin(), arguments.end());
-    const ProcessResult process = runProcess(nativePath(hostExecutable(variant)), all);
+    const ProcessResult process =
+        runProcess(nativePath(hostExecutable(variant)), all, fileSizeLimit);
     return {process.exitCode, linesOf(process.standardOutput), process.standardError};
 }

@@ -15,7 +15,9 @@ struct HostRun {
 
 // Runs a host build (the default "Nerolt", or a test variant such as "without-version") with
 // the built plug-in library and `arguments`, the log printed as raw HTML.
-HostRun runNerolt(const std::vector<std::string>& arguments, const std::string& variant = "");
+// fileSizeLimit > 0 (POSIX) makes the disk look full beyond that many bytes per file.
+HostRun runNerolt(const std::vector<std::string>& arguments, const std::string& variant = "",
+                  long fileSizeLimit = 0);
 
 // The built plug-in library, as the running platform spells its path.
 std::string pluginLibraryPath();

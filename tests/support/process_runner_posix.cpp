@@ -1,9 +1,11 @@
 // process_runner_posix.cpp - fork and exec, output captured in temporary files.
 #include "process_runner.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,7 +16,8 @@ std::string readAll(const std::string& path) {
 }
 } // namespace
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         long fileSizeLimit) {
     static int runs = 0;
     const std::string stem =
         "/tmp/pelmora-run-" + std::to_string(getpid()) + "-" + std::to_string(++runs);
@@ -36,6 +39,13 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
+        if (fileSizeLimit > 0) {
+            // An ignored signal stays ignored across exec: the write fails instead of killing.
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{static_cast<rlim_t>(fileSizeLimit),
+                               static_cast<rlim_t>(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         execv(program.c_str(), argv.data());
         _exit(127);
     }

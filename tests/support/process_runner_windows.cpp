@@ -37,7 +37,8 @@ HANDLE inheritable(const std::string& path, DWORD access, DWORD disposition) {
 }
 } // namespace
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         long /*fileSizeLimit: POSIX only*/) {
     static int runs = 0;
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
