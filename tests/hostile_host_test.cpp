@@ -1,47 +1,30 @@
 // A host that misbehaves: counts that are negative, huge or changing, text buffers without a
 // terminating zero or filled to the last byte, several runs and several objects at once. The
 // plug-in must neither crash nor read past a buffer, and must log what it logs for a sound host.
+#include "support/merge_expectations.h"
 #include "support/nerolt_host.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const std::string kBanner = "<b>Pelmora Plugin!</b><br>";
-const std::string kCompleted = "<b>Plugin completed processing.</b>";
-const std::vector<std::string> kThreeRois = {"--roi-box", "10:11,20,5", "--empty-roi", "--roi-box",
-                                             "-3,4:6,-1"};
+using namespace merge_expectations;
 
 class HostileHost : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::path(::testing::TempDir()) / (std::string("hostile-") + test->name());
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-        fs::create_directories(folder_);
-        target_ = (folder_ / "merged.roi").string();
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
     HostRun run(const std::vector<std::string>& arguments) {
         std::vector<std::string> all = {"--plugins-path", "/plugins", "--save-as", target_};
-        all.insert(all.end(), kThreeRois.begin(), kThreeRois.end());
+        all.insert(all.end(), kRoisOf2And0And3.begin(), kRoisOf2And0And3.end());
         all.insert(all.end(), arguments.begin(), arguments.end());
         return runNerolt(all);
     }
 
-    fs::path folder_;
-    std::string target_;
+    ScratchFolder scratch_;
+    const std::string target_ = scratch_.path("merged.roi");
 };
 
 struct Case {
@@ -88,8 +71,7 @@ TEST_F(HostileHost, OddCountsEndInAnOrdinaryLogLine) {
         ASSERT_GE(result.log.size(), 3u) << result.messages;
         EXPECT_EQ(result.log.back(), test.lastLine);
         EXPECT_EQ(fs::exists(target_), test.fileWritten);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()),
-                  test.fileWritten ? 1 : 0)
+        EXPECT_EQ(scratch_.names().size(), test.fileWritten ? 1u : 0u)
             << "no temporary file is left behind";
     }
 }
@@ -114,7 +96,7 @@ TEST_F(HostileHost, ManyRunsAndManyObjectsEachMergeTheRoisOnce) {
         expected.insert(expected.end(), oneRun.begin(), oneRun.end());
     }
     EXPECT_EQ(result.log, expected);
-    EXPECT_EQ(fs::file_size(target_), 237u) << "the last file holds the five voxels once";
+    EXPECT_EQ(readFile(target_), kFileOf2And0And3) << "the last file holds the voxels once";
 }
 
 } // namespace

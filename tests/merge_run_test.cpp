@@ -1,67 +1,21 @@
 // Whole runs through the stand-in host and the built plug-in library: the log lines, the save
 // dialog and the merged file, for the ordinary roads and for the faults the plug-in must survive.
+#include "support/merge_expectations.h"
 #include "support/nerolt_host.h"
-#include "support/process_runner.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const std::string kBanner = "<b>Pelmora Plugin!</b><br>";
-const std::string kNotEnough = "<b>Not enough ROI's selected!</b><br>";
-const std::string kNoVoxels = "<b>No voxels in the selected ROIs!</b><br>";
-const std::string kCompleted = "<b>Plugin completed processing.</b>";
-
-// ROIs of 2, 0 and 3 voxels, and the file their merge gives: the five voxels in host order.
-const std::vector<std::string> kRoisOf2And0And3 = {"--roi-box", "10:11,20,5", "--empty-roi",
-                                                   "--roi-box", "-3,4:6,-1"};
-const std::string kFileOf2And0And3 = "FileVersion:\t5\r\n\r\n"
-                                     "SaveVoxelsInROIs:\t1\r\n\r\n"
-                                     "SaveSortedVoxelList:\t0\r\n\r\n"
-                                     "SaveROIMaxPSC:\t0\r\n\r\n"
-                                     "NrOfTCPlots:\t1\r\n\r\n"
-                                     "NrOfTCs:\t1\r\n"
-                                     "FromSlice:\t3\r\n"
-                                     "Left:\t-2\r\n"
-                                     "Right:\t13\r\n"
-                                     "Top:\t5\r\n"
-                                     "Bottom:\t22\r\n"
-                                     "NrOfVoxels:\t5\r\n"
-                                     "10\t20\t5\t\r\n"
-                                     "11\t20\t5\t\r\n"
-                                     "-3\t4\t-1\t\r\n"
-                                     "-3\t5\t-1\t\r\n"
-                                     "-3\t6\t-1\t\r\n";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using namespace merge_expectations;
 
 class MergeRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::path(::testing::TempDir()) / (std::string("merge-") + test->name());
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string path(const std::string& name) const { return scratch_.path(name); }
 
     // The plug-in's log for a run: the banner and the plug-ins path line come first.
     static std::vector<std::string> logOf(std::vector<std::string> postRunLines) {
@@ -81,7 +35,7 @@ protected:
         return first;
     }
 
-    fs::path folder_;
+    ScratchFolder scratch_;
 };
 
 struct Scenario {
@@ -172,7 +126,7 @@ TEST_F(MergeRun, FailedSaveIsReportedAsNotSavedAndKeepsTheOldFile) {
     };
     fs::create_directory(path("a-folder"));
     const std::string oldFile = "an older merge\r\n";
-    std::ofstream(path("merged.roi"), std::ios::binary) << oldFile;
+    writeFile(path("merged.roi"), oldFile);
 
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
@@ -186,12 +140,7 @@ TEST_F(MergeRun, FailedSaveIsReportedAsNotSavedAndKeepsTheOldFile) {
                   logOf({"", "File not saved: <b>" + test.target + "</b>", " ", kCompleted}));
         EXPECT_EQ(readFile(path("merged.roi")), oldFile);
         EXPECT_TRUE(fs::is_empty(path("a-folder")));
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (std::vector<std::string>{"a-folder", "merged.roi"}))
+        EXPECT_EQ(scratch_.names(), (std::vector<std::string>{"a-folder", "merged.roi"}))
             << "no temporary file is left behind";
     }
 }
@@ -227,7 +176,7 @@ TEST_F(MergeRun, SavedLineCarriesTheLongestPossibleName) {
     // A path of exactly 603 characters, the most the host's 604-byte buffer can carry. Linux
     // takes it in folders of 100 characters; Windows refuses so long a path, and the plug-in
     // must then report the whole name as not saved.
-    fs::path folder = folder_;
+    fs::path folder = scratch_.folder();
 #if !defined(_WIN32)
     while (folder.string().size() < 603 - 250) {
         folder /= std::string(100, 'd');
@@ -295,7 +244,7 @@ TEST_F(MergeRun, MalformedRoiFilesAreRefusedWithFileAndLine) {
     for (const BadFile& bad : files) {
         SCOPED_TRACE(bad.what);
         const std::string file = path("bad.roi");
-        std::ofstream(file, std::ios::binary) << bad.text;
+        writeFile(file, bad.text);
         const HostRun result = run({"--roi-box", "1,1,1", file, "--save-as", path("out.roi")});
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_NE(result.messages.find(file + ":" + bad.message), std::string::npos)

@@ -7,56 +7,33 @@
 #include "support/file_faults.h"
 #include "support/plugin_probe.h"
 
+#include "support/merge_expectations.h"
+#include "support/scratch_folder.h"
+
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kCompleted = "<b>Plugin completed processing.</b>";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using merge_expectations::kCompleted;
 
 class RunHooks : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::path(::testing::TempDir()) / (std::string("hooks-") + test->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        target_ = (folder_ / "merged.roi").string();
-
         resetFakeHost();
         FakeHost& host = fakeHost();
         host.rois = {{{10, 20, 5}, {12, 18, 7}}, {}, {{1, 2, 3}, {4, 5, 6}, {-7, -8, -9}}};
         host.saveAnswer = target_;
         ASSERT_TRUE(plugin_.initPlugin());
     }
-    void TearDown() override {
-        failing_allocator::disarm();
-        fs::remove_all(folder_);
-    }
+    void TearDown() override { failing_allocator::disarm(); }
 
     const RoiVoxelLists& lists() const { return PelmoraPluginProbe::voxelLists(plugin_); }
 
     // The files in the folder: the target and nothing else, or nothing.
-    std::vector<std::string> filesInFolder() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
+    std::vector<std::string> filesInFolder() const { return scratch_.names(); }
 
-    fs::path folder_;
-    std::string target_;
+    ScratchFolder scratch_;
+    const std::string target_ = scratch_.path("merged.roi");
     PelmoraPlugin plugin_;
 };
 
@@ -186,7 +163,7 @@ TEST_F(RunHooks, EveryFailedFileOperationIsLoggedAsNotSaved) {
     for (const Operation operation : {Operation::create, Operation::write, Operation::sync,
                                       Operation::close, Operation::replace}) {
         SCOPED_TRACE(::testing::PrintToString(operation));
-        std::ofstream(target_, std::ios::binary) << oldFile;
+        writeFile(target_, oldFile);
         fakeHost().log.clear();
         file_faults::Fault fault{operation, 1, file_faults::Persistence::fromThenOn};
         {
