@@ -25,7 +25,7 @@ public:
         : text_(text), fileName_(fileName) {}
 
     bool atEnd() const { return position_ >= text_.size(); }
-    int lineNumber() const { return lineNumber_; }
+    long long lineNumber() const { return lineNumber_; }
 
     // The next line, left unread.
     std::string_view peek() const {
@@ -52,7 +52,7 @@ public:
         return line;
     }
 
-    [[noreturn]] void fail(int line, const std::string& message) const {
+    [[noreturn]] void fail(long long line, const std::string& message) const {
         throw RoiFileError(fileName_ + ":" + std::to_string(line) + ": " + message);
     }
     [[noreturn]] void fail(const std::string& message) const { fail(lineNumber_, message); }
@@ -61,7 +61,7 @@ private:
     std::string_view text_;
     const std::string& fileName_;
     std::size_t position_ = 0;
-    int lineNumber_ = 0;
+    long long lineNumber_ = 0;
 };
 
 std::string shown(std::string_view text) {
@@ -72,12 +72,16 @@ std::string shown(std::string_view text) {
     return result + (text.size() > 40 ? "...\"" : "\"");
 }
 
+// Numbers are written without leading zeros and without "-0"; anything else is not a ".roi" file.
 template <typename Number>
 Number parseNumber(LineCursor& cursor, std::string_view text, std::string_view what) {
     Number value{};
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) {
+    const std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
+    const bool paddedOrNegativeZero =
+        !digits.empty() && digits[0] == '0' && (digits.size() > 1 || digits.size() < text.size());
+    if (text.empty() || error != std::errc() || stop != end || paddedOrNegativeZero) {
         cursor.fail(std::string(what) + ": " + shown(text) + " is not a valid number");
     }
     return value;
@@ -136,10 +140,8 @@ std::vector<HostRoi> parseRoiText(std::string_view text, const std::string& file
     readEmptyLine(cursor);
     readEntry<int>(cursor, "SaveROIMaxPSC");
     readEmptyLine(cursor);
+    // A count of zero or less means the header alone.
     const int nrOfLists = readEntry<int>(cursor, "NrOfTCPlots");
-    if (nrOfLists < 0) {
-        cursor.fail("NrOfTCPlots is negative");
-    }
 
     std::vector<HostRoi> rois;
     for (int list = 0; list < nrOfLists; ++list) {
@@ -148,7 +150,7 @@ std::vector<HostRoi> parseRoiText(std::string_view text, const std::string& file
         if (list > 0) {
             readEmptyLine(cursor);
         }
-        const int blockLine = cursor.lineNumber() + 1;
+        const long long blockLine = cursor.lineNumber() + 1;
         readEntry<int>(cursor, "NrOfTCs");
         readEntry<int>(cursor, "FromSlice");
         readEntry<int>(cursor, "Left");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of both legs: the Linux build (PelmoraPlugin.so, also once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer) and the 32-bit Windows build
-# (PelmoraPlugin.dll, cross-built with MinGW-w64) under Wine. Installs what the machine lacks.
+# (PelmoraPlugin.dll, cross-built with MinGW-w64) under Wine; then the fuzz targets, each for a
+# bounded time (FUZZ_SECONDS, default 45). Installs what the machine lacks.
 #
 # With CI=true a missing Windows toolchain or Wine is an error; otherwise that leg is skipped
 # with a warning.
@@ -20,9 +21,15 @@ cmake --preset linux-sanitize
 cmake --build --preset linux-sanitize
 ctest --preset linux-sanitize
 
+echo "== Fuzzing (libFuzzer, clang)"
+bash scripts/run-fuzzers.sh
+
 echo "== Windows leg (MinGW-w64 i686, under Wine)"
 if command -v i686-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then
   source scripts/wine-env.sh
+  # Wine's server and helper processes outlive the tests; end them, or they would hold the
+  # output of whoever ran this script open.
+  trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
   cmake --preset windows-mingw
   cmake --build --preset windows-mingw
   ctest --preset windows-mingw

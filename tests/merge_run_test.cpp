@@ -240,6 +240,9 @@ TEST_F(MergeRun, MalformedRoiFilesAreRefusedWithFileAndLine) {
          header + "NrOfTCPlots:\t1\r\n\r\n" + block + "NrOfVoxels:\t1\r\n1\t2\t4294967296\t\r\n",
          "18: z: \"4294967296\" is not a valid number"},
         {"a file that ends early", header, "9: the file ends early"},
+        {"a number with a leading zero",
+         header + "NrOfTCPlots:\t1\r\n\r\n" + block + "NrOfVoxels:\t01\r\n1\t2\t3\t\r\n",
+         "17: NrOfVoxels: \"01\" is not a valid number"},
     };
     for (const BadFile& bad : files) {
         SCOPED_TRACE(bad.what);
