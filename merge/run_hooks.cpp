@@ -52,12 +52,17 @@ bool runIsComplete() {
 // Appends the voxels of every ROI to `list`. The host is asked for the counts anew at every
 // test of the loops, as they may change while the plug-in gathers.
 void gatherVoxelsOfAllRois(RoiVoxelList& list) {
-    for (int roi = 0; roi < PELMORA_HOST(tGetNrOfROIs)(); ++roi) {
-        for (int voxel = 0; voxel < PELMORA_HOST(tGetNrOfVoxelsOfROI)(roi); ++voxel) {
+    // The services are taken from the table once: it cannot change while a hook runs.
+    GetNrOfROIsService& nrOfROIs = PELMORA_HOST(tGetNrOfROIs);
+    GetNrOfVoxelsOfROIService& nrOfVoxelsOfROI = PELMORA_HOST(tGetNrOfVoxelsOfROI);
+    GetCoordsOfVoxelOfROIService& coordsOfVoxelOfROI = PELMORA_HOST(tGetCoordsOfVoxelOfROI);
+
+    for (int roi = 0; roi < nrOfROIs(); ++roi) {
+        for (int voxel = 0; voxel < nrOfVoxelsOfROI(roi); ++voxel) {
             int x = 0;
             int y = 0;
             int z = 0;
-            PELMORA_HOST(tGetCoordsOfVoxelOfROI)(roi, voxel, &x, &y, &z);
+            coordsOfVoxelOfROI(roi, voxel, &x, &y, &z);
             list.push_back(RoiVoxel{1.0f, x, y, z});
         }
     }
